@@ -1,0 +1,42 @@
+#include "device/HidHotplug.h"
+
+#include "device/HidDiscovery.h"
+#include "device/HidMatching.h"
+
+#include <string>
+
+namespace kb {
+namespace {
+
+bool concernsKeyboard(std::string_view path)
+{
+    const auto info = parseHidPath(path);
+    return info && isKeyboardNotification(*info);
+}
+
+} // namespace
+
+bool onHidArrival(HidDevice& device, std::string_view path, const ConnectionWriter& writeConnection)
+{
+    if (!concernsKeyboard(path))
+        return false;
+    int opened;
+    {
+        std::lock_guard openLock(device.openLock);
+        opened = openHidDevice(device, std::string(path));
+    }
+    if (opened == 0)
+        return false;
+    writeConnection(1);
+    return true;
+}
+
+void onHidRemoval(HidDevice& device, std::string_view path, const ConnectionWriter& writeConnection)
+{
+    if (!concernsKeyboard(path))
+        return;
+    closeHidDevice(device);
+    writeConnection(0);
+}
+
+} // namespace kb
