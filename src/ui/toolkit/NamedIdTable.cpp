@@ -1,0 +1,146 @@
+#include "ui/toolkit/NamedIdTable.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kb {
+
+namespace {
+
+// Sorted by name (ordinal order); the ids are part of the program's contract.
+constexpr std::array<NamedId, 117> kRows{{
+    {"_name_start", 65535},
+    {"bar_mainled_bgbrightness", 65606},
+    {"bar_mainled_bgbrightness_parent", 65605},
+    {"bar_mainled_fgbrightness", 65604},
+    {"bar_mainled_fgbrightness_parent", 65603},
+    {"bar_mainled_speed", 65602},
+    {"bar_mainled_speed_parent", 65601},
+    {"btnCancel", 65543},
+    {"btnDelete", 65577},
+    {"btnMin", 65541},
+    {"btnOK", 65576},
+    {"btnRestore", 65542},
+    {"btnSwitch", 65581},
+    {"btn_clear_all_mask", 65590},
+    {"btn_kb_reset_led", 65591},
+    {"btn_kb_reset_led_custom", 65592},
+    {"btn_kb_reset_macro", 65593},
+    {"btn_kb_restore_factory", 65587},
+    {"btn_min", 65538},
+    {"btn_more", 65537},
+    {"btn_set_key_mask", 65588},
+    {"btn_set_other_mask", 65589},
+    {"button1st", 65582},
+    {"button2nd", 65583},
+    {"button3rd", 65584},
+    {"cbimg_led_effect", 65597},
+    {"cbimg_macro_record", 65586},
+    {"chk_macro_fixed_delay", 65569},
+    {"chk_macro_no_delay", 65570},
+    {"chk_macro_realy_delay", 65568},
+    {"chk_macro_record", 65571},
+    {"chk_single_record", 65572},
+    {"cmb_custom_index", 65607},
+    {"cmb_function_keys", 65575},
+    {"cmb_mainled_light_mode_normal", 65596},
+    {"cmb_media_keys", 65574},
+    {"col1", 65558},
+    {"col2", 65560},
+    {"col3", 65562},
+    {"col4", 65564},
+    {"color_panel_b", 65632},
+    {"color_panel_g", 65631},
+    {"color_panel_pad", 65628},
+    {"color_panel_preview", 65629},
+    {"color_panel_r", 65630},
+    {"edit_macro_delay_time", 65567},
+    {"edit_macro_repeat_times", 65566},
+    {"edit_single_key", 65573},
+    {"gp_mainled_direction_parent", 65643},
+    {"groupAdd", 65552},
+    {"groupDel", 65551},
+    {"groupExport", 65554},
+    {"groupImport", 65553},
+    {"group_name", 65556},
+    {"item_clear", 65550},
+    {"item_delete", 65549},
+    {"item_down", 65548},
+    {"item_up", 65547},
+    {"kb_cmb_profile", 65594},
+    {"kbpanel_color_container", 65627},
+    {"kbside_bar_brightness", 65612},
+    {"kbside_bar_brightness_parent", 65611},
+    {"kbside_bar_speed", 65610},
+    {"kbside_bar_speed_parent", 65609},
+    {"kbside_cmb_light_mode", 65608},
+    {"kbside_gp_color_parent", 65613},
+    {"kbside_gp_direction_parent", 65622},
+    {"kbside_radio_color0", 65614},
+    {"kbside_radio_color1", 65615},
+    {"kbside_radio_color2", 65616},
+    {"kbside_radio_color3", 65617},
+    {"kbside_radio_color4", 65618},
+    {"kbside_radio_color5", 65619},
+    {"kbside_radio_color6", 65620},
+    {"kbside_radio_color7", 65621},
+    {"kbside_radio_dir_bottom", 65626},
+    {"kbside_radio_dir_left", 65623},
+    {"kbside_radio_dir_right", 65624},
+    {"kbside_radio_dir_top", 65625},
+    {"key_code", 65559},
+    {"key_delay", 65565},
+    {"key_name", 65561},
+    {"key_state", 65563},
+    {"macro_group", 65555},
+    {"macro_items", 65557},
+    {"macro_play_mode", 65546},
+    {"msgicon", 65579},
+    {"msgtext", 65580},
+    {"msgtitle", 65578},
+    {"radio_color_panel_auto", 65633},
+    {"radio_color_panel_defcol0", 65634},
+    {"radio_color_panel_defcol1", 65635},
+    {"radio_color_panel_defcol2", 65636},
+    {"radio_color_panel_defcol3", 65637},
+    {"radio_color_panel_defcol4", 65638},
+    {"radio_color_panel_defcol5", 65639},
+    {"radio_color_panel_defcol6", 65640},
+    {"radio_color_panel_defcol7", 65641},
+    {"radio_mainled_dir_anticlockwise", 65651},
+    {"radio_mainled_dir_bottom", 65648},
+    {"radio_mainled_dir_clockwise", 65650},
+    {"radio_mainled_dir_left", 65645},
+    {"radio_mainled_dir_right", 65646},
+    {"radio_mainled_dir_top", 65647},
+    {"rdo_dir_clock_parent", 65649},
+    {"rdo_dir_vecthorz_parent", 65644},
+    {"statever", 65540},
+    {"sync_light_dat", 65539},
+    {"tab_color_effect", 65598},
+    {"tab_func_selection", 65585},
+    {"tab_macro_mode_selection", 65545},
+    {"text_recording_keys", 65544},
+    {"title", 65536},
+    {"version", 65595},
+    {"win_color_panel_background", 65600},
+    {"win_color_panel_foreground", 65599},
+    {"wnd_dir_parent", 65642},
+}};
+
+}  // namespace
+
+std::span<const NamedId> namedIdTable() { return kRows; }
+
+int namedIdOf(std::string_view name) {
+  const auto it = std::lower_bound(kRows.begin(), kRows.end(), name,
+                                   [](const NamedId& row, std::string_view key) { return row.name < key; });
+  return it != kRows.end() && it->name == name ? it->id : 0;
+}
+
+std::string_view nameOfNamedId(int id) {
+  const auto it = std::find_if(kRows.begin(), kRows.end(), [id](const NamedId& row) { return row.id == id; });
+  return it != kRows.end() ? it->name : std::string_view{};
+}
+
+}  // namespace kb
