@@ -27,7 +27,8 @@ std::vector<std::string> EmulatorHidBackend::enumerateInterfaces()
     std::lock_guard lock(mutex_);
     std::vector<std::string> paths;
     for (const Interface& i : interfaces_)
-        paths.push_back(i.path);
+        if (!i.emulator || i.emulator->present())
+            paths.push_back(i.path);
     return paths;
 }
 
@@ -36,7 +37,7 @@ HidHandle EmulatorHidBackend::open(const std::string& path)
     std::lock_guard lock(mutex_);
     const auto found = std::find_if(interfaces_.begin(), interfaces_.end(),
                                     [&](const Interface& i) { return i.path == path; });
-    if (found == interfaces_.end())
+    if (found == interfaces_.end() || (found->emulator && !found->emulator->present()))
         return kInvalidHidHandle;
     const HidHandle handle = nextHandle_++;
     openHandles_[handle] = found->plugNumber;

@@ -12,7 +12,8 @@ namespace kb {
 
 // An in-process HID backend: interfaces are plugged in by path, and the feature reports
 // of a plugged keyboard interface go straight to its emulator. Handles opened on an
-// interface that is then unplugged stay open, but every transfer through them fails.
+// interface that is then unplugged stay open, but every transfer through them fails. A
+// keyboard whose emulator vanished is no longer listed and cannot be opened.
 class EmulatorHidBackend final : public HidBackend {
 public:
     // Makes an interface present. With no emulator it is some other HID device that

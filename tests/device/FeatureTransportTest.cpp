@@ -1,8 +1,8 @@
-#include "EmulatedDevice.h"
-
 #include "device/FeatureCommand.h"
 #include "device/FeatureTransport.h"
+#include "device/HidDiscovery.h"
 #include "device/HidHotplug.h"
+#include "emulator/InProcessKeyboard.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ class FeatureTransport : public testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(keyboard.open(), 2); }
 
-    EmulatedDevice keyboard;
+    InProcessKeyboard keyboard;
     HidDevice& device = keyboard.device;
     KeyboardEmulator& emulator = keyboard.emulator;
 };
@@ -144,7 +144,7 @@ TEST_F(FeatureTransport, KeyboardGoneBetweenRequestAndAnswerReturnsTheBytesMoved
 
 TEST_F(FeatureTransport, UnpluggedInterfaceOrClosedDeviceMovesNothing)
 {
-    keyboard.backend.unplug(kEmulatedKeyboardPath);
+    keyboard.backend.unplug(kInProcessKeyboardPath);
     std::uint8_t byte = 1;
     EXPECT_EQ(writeFeatureCommand(device, &byte, CmdColourSet, 0, 0, 1), 0u);
     closeHidDevice(device);
@@ -184,7 +184,7 @@ TEST_F(FeatureTransport, RemovalDuringTransfersEndsThemCleanly)
         }
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    onHidRemoval(device, kEmulatedKeyboardPath, [](int) {});
+    onHidRemoval(device, kInProcessKeyboardPath, [](int) {});
     removed = true;
     reader.join();
 

@@ -1,7 +1,7 @@
-#include "EmulatedDevice.h"
-
+#include "device/HidDiscovery.h"
 #include "device/HidHotplug.h"
 #include "device/KeyboardIdentity.h"
+#include "emulator/InProcessKeyboard.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ TEST(FindHidInterfaces, ListsTheKeyboardInterfacesInEnumerationOrderWithDiagnost
 
 TEST(OpenHidDevice, OpensBothHandlesAndReplacesThemOnTheNextOpen)
 {
-    EmulatedDevice keyboard;
+    InProcessKeyboard keyboard;
     HidDevice& device = keyboard.device;
     testing::internal::CaptureStdout();
     EXPECT_EQ(keyboard.open(), 2);
@@ -57,6 +57,14 @@ TEST(OpenHidDevice, OpensBothHandlesAndReplacesThemOnTheNextOpen)
     EXPECT_TRUE(device.writeClosed.waitFor(0ms));
     EXPECT_EQ(keyboard.backend.openHandleCount(), 2u);
     EXPECT_EQ(output, "open dev: 00000003\nopen dev: 00000004\nopen dev: 00000005\nopen dev: 00000006\n");
+}
+
+TEST(OpenHidDevice, VanishedKeyboardIsNeitherListedNorOpened)
+{
+    InProcessKeyboard keyboard;
+    keyboard.emulator.vanish();
+    EXPECT_TRUE(findHidInterfaces(keyboard.backend, kProducts).empty());
+    EXPECT_EQ(keyboard.open(), 0);
 }
 
 TEST(OpenHidDevice, FailedOpensLeaveInvalidHandlesThatCloseCannotClear)
@@ -75,7 +83,7 @@ TEST(OpenHidDevice, FailedOpensLeaveInvalidHandlesThatCloseCannotClear)
 
 TEST(CloseHidDevice, EmptiesBothHandlesAndSignalsEachOnce)
 {
-    EmulatedDevice keyboard;
+    InProcessKeyboard keyboard;
     HidDevice& device = keyboard.device;
     keyboard.open();
     closeHidDevice(device);
@@ -92,10 +100,10 @@ TEST(CloseHidDevice, EmptiesBothHandlesAndSignalsEachOnce)
 TEST(HidDevice, ClosesItsHandlesWhenDestroyed)
 {
     EmulatorHidBackend backend;
-    backend.plug(kEmulatedKeyboardPath);
+    backend.plug(kInProcessKeyboardPath);
     {
         HidDevice device(backend);
-        openHidDevice(device, kEmulatedKeyboardPath);
+        openHidDevice(device, kInProcessKeyboardPath);
         EXPECT_EQ(backend.openHandleCount(), 2u);
     }
     EXPECT_EQ(backend.openHandleCount(), 0u);
@@ -159,23 +167,23 @@ public:
 TEST(ArrivalWithOneHandle, StillConnectsAndNoHandleDoesNot)
 {
     FailingOpenBackend backend;
-    backend.inner.plug(kEmulatedKeyboardPath);
+    backend.inner.plug(kInProcessKeyboardPath);
     HidDevice device(backend);
     ConnectionLog connection;
 
     backend.opensSucceed = {false, true}; // the write open fails, the read open succeeds
-    EXPECT_TRUE(onHidArrival(device, kEmulatedKeyboardPath, connection.writer()));
+    EXPECT_TRUE(onHidArrival(device, kInProcessKeyboardPath, connection.writer()));
     EXPECT_EQ(device.writeHandle, kInvalidHidHandle);
     EXPECT_NE(device.readHandle, kInvalidHidHandle);
 
     backend.opensSucceed = {false, false};
-    EXPECT_FALSE(onHidArrival(device, kEmulatedKeyboardPath, connection.writer()));
+    EXPECT_FALSE(onHidArrival(device, kInProcessKeyboardPath, connection.writer()));
     EXPECT_EQ(connection.writes, std::vector<int>{1});
 }
 
 TEST(Removal, ClosesAndDisconnectsOnlyForTheKeyboard)
 {
-    EmulatedDevice keyboard;
+    InProcessKeyboard keyboard;
     keyboard.open();
     ConnectionLog connection;
 
@@ -184,7 +192,7 @@ TEST(Removal, ClosesAndDisconnectsOnlyForTheKeyboard)
     EXPECT_EQ(keyboard.backend.openHandleCount(), 2u);
     EXPECT_TRUE(connection.writes.empty());
 
-    onHidRemoval(keyboard.device, kEmulatedKeyboardPath, connection.writer());
+    onHidRemoval(keyboard.device, kInProcessKeyboardPath, connection.writer());
     EXPECT_EQ(keyboard.backend.openHandleCount(), 0u);
     EXPECT_FALSE(keyboard.device.readHandle);
     EXPECT_EQ(connection.writes, std::vector<int>{0});

@@ -1,7 +1,6 @@
-#include "EmulatedDevice.h"
-
 #include "device/FeatureCommand.h"
 #include "device/FeatureTransport.h"
+#include "emulator/InProcessKeyboard.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +34,7 @@ class EmulatedKeyboard : public testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(keyboard.open(), 2); }
 
-    EmulatedDevice keyboard;
+    InProcessKeyboard keyboard;
     HidDevice& device = keyboard.device;
 };
 
