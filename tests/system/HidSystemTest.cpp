@@ -32,7 +32,12 @@ protected:
         return *instance;
     }
 
-    void SetUp() override { ASSERT_TRUE(HidTestbed::available()) << "run under umockdev-wrapper"; }
+    // The testbed must exist before a test creates its monitor.
+    void SetUp() override
+    {
+        ASSERT_TRUE(HidTestbed::available()) << "run under umockdev-wrapper";
+        testbed();
+    }
 
     void TearDown() override
     {
