@@ -9,8 +9,9 @@ inline QApplication& qtApp() {
   static int argc = 1;
   static char name[] = "kbconf-test";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: tearing it down among the other statics at exit is not safe.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 }  // namespace kb::test
