@@ -14,6 +14,11 @@ bool concernsKeyboard(std::string_view path)
     return info && isKeyboardNotification(*info);
 }
 
+ConnectionWriter writerOf(ConnectionValue& connection)
+{
+    return [&connection](int value) { connection.writeValue(value, 0, true, false); };
+}
+
 } // namespace
 
 bool onHidArrival(HidDevice& device, std::string_view path, const ConnectionWriter& writeConnection)
@@ -37,6 +42,16 @@ void onHidRemoval(HidDevice& device, std::string_view path, const ConnectionWrit
         return;
     closeHidDevice(device);
     writeConnection(0);
+}
+
+bool onHidArrival(HidDevice& device, std::string_view path, ConnectionValue& connection)
+{
+    return onHidArrival(device, path, writerOf(connection));
+}
+
+void onHidRemoval(HidDevice& device, std::string_view path, ConnectionValue& connection)
+{
+    onHidRemoval(device, path, writerOf(connection));
 }
 
 } // namespace kb

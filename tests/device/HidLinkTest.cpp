@@ -2,6 +2,7 @@
 #include "device/HidHotplug.h"
 #include "device/KeyboardIdentity.h"
 #include "emulator/InProcessKeyboard.h"
+#include "state/ShapeDispatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -196,6 +197,33 @@ TEST(Removal, ClosesAndDisconnectsOnlyForTheKeyboard)
     EXPECT_EQ(keyboard.backend.openHandleCount(), 0u);
     EXPECT_FALSE(keyboard.device.readHandle);
     EXPECT_EQ(connection.writes, std::vector<int>{0});
+}
+
+// Arrival and removal drive the keyboard logic's connection value: the value itself (its
+// hook) and its peers (the panel's value) see 1 and then 0; a repeated arrival changes
+// nothing and so publishes nothing.
+TEST(HotplugConnection, WritesAndDeliversTheConnectionValue)
+{
+    InProcessKeyboard keyboard;
+    ConnectionValue logic;
+    ConnectionValue panel;
+    std::vector<int> hookCalls;
+    logic.setHook(&hookCalls, [&](int, const int* items, int, int, int, int, int tag) {
+        EXPECT_EQ(tag, 0);
+        hookCalls.push_back(items[0]);
+    });
+
+    EXPECT_TRUE(onHidArrival(keyboard.device, kInProcessKeyboardPath, logic));
+    ShapeDispatcher::instance().waitIdle();
+    EXPECT_EQ(panel.selected(), 1);
+    EXPECT_TRUE(onHidArrival(keyboard.device, kInProcessKeyboardPath, logic));
+    ShapeDispatcher::instance().waitIdle();
+    EXPECT_EQ(hookCalls, std::vector<int>{1});
+
+    onHidRemoval(keyboard.device, kInProcessKeyboardPath, logic);
+    ShapeDispatcher::instance().waitIdle();
+    EXPECT_EQ(panel.selected(), 0);
+    EXPECT_EQ(hookCalls, (std::vector<int>{1, 0}));
 }
 
 } // namespace
