@@ -24,4 +24,15 @@ std::vector<MacroRecordGpItem> decodeMacroEvents(const MacroSlotRecord& record)
     return items;
 }
 
+MacroRecordGroup decodeMacroSlot(const MacroSlotRecord& record, std::int32_t slot)
+{
+    MacroRecordGroup group;
+    group.setId(slot);
+    group.setRepeat(record.repeat);
+    group.setName(record.getName());
+    const std::vector<MacroRecordGpItem> events = decodeMacroEvents(record);
+    group.setItems(MacroRecordGroup::Items(events.begin(), events.end()));
+    return group;
+}
+
 } // namespace kb

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "files/MacroRecordGroup.h"
 #include "files/MacroRecords.h"
 #include "keyboard/KeyboardRecords.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace kb {
@@ -15,5 +17,9 @@ MacroRecordGpItem decodeMacroEvent(const macro_event_t& event);
 
 // The record's first eventCount events, at most the 109 it can hold.
 std::vector<MacroRecordGpItem> decodeMacroEvents(const MacroSlotRecord& record);
+
+// A new group for the macro read from the keyboard's slot `slot`: id = slot,
+// the record's repeat count, its name up to the first 0, one item per event.
+MacroRecordGroup decodeMacroSlot(const MacroSlotRecord& record, std::int32_t slot);
 
 } // namespace kb

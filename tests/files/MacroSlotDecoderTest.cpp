@@ -47,5 +47,25 @@ TEST(MacroSlotDecoder, EventCountIsClampedToTheStoredEvents)
     }
 }
 
+TEST(MacroSlotDecoder, SlotBecomesAGroupWithSlotIdRepeatAndName)
+{
+    MacroSlotRecord record{};
+    record.setName("Burst");
+    record.repeat = 4;
+    record.eventCount = 0;
+    record.events[0] = event(0x04, 10, true); // not counted
+
+    MacroRecordGroup empty = decodeMacroSlot(record, 7);
+    EXPECT_EQ(empty.info(), (MacroRecordGpInfo{7, 4, "Burst"}));
+    EXPECT_TRUE(empty.items().empty());
+
+    record.eventCount = 2;
+    record.events[1] = event(0x04, 0, false);
+    const MacroRecordGroup group = decodeMacroSlot(record, 2);
+    EXPECT_EQ(group.id(), 2);
+    const MacroRecordGroup::Items expected = {{0x1E, 1, 10, "A"}, {0x1E, 0, 0, "A"}};
+    EXPECT_EQ(group.items(), expected);
+}
+
 } // namespace
 } // namespace kb
