@@ -38,7 +38,7 @@ CapColours capColours(State s, KeyboardLook look, double t) {
 QFont legendFont(const QString& legend) {
   QFont f(QStringLiteral("DejaVu Sans"));
   f.setBold(true);
-  f.setPixelSize(legend.size() <= 1 ? 13 : legend.size() <= 3 ? 10 : 9);
+  f.setPixelSize(legend.size() <= 1 ? 13 : legend.size() <= 3 ? 10 : 8);
   return f;
 }
 
@@ -79,7 +79,7 @@ void drawCap(QPainter& p, const QRect& area, const KeyShape& key, State s, Keybo
   p.drawRoundedRect(cap.adjusted(3, 2, -3, -5), 5, 5);
   if (key.legend.isEmpty()) return;
   p.setFont(legendFont(key.legend));
-  const QRectF text = cap.adjusted(6, 3, -6, -7);
+  const QRectF text = key.legend.size() > 3 ? cap.adjusted(4, 3, -3, -7) : cap.adjusted(6, 3, -6, -7);
   const int flags = key.legend.size() <= 1 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop;
   if (s == kNormal && look == KeyboardLook::Assignment) {
     QColor halo = c.legend;
