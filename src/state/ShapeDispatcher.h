@@ -17,6 +17,7 @@
 //
 // waitIdle() blocks until the queue is empty and the worker thread has ended (changes published
 // by hooks meanwhile extend the wait). Use it in tests and at shutdown, never from a hook.
+// Deliveries handed to a window run when that window's event loop gets to them.
 //
 // The dispatcher is created on first use and intentionally never destroyed.
 

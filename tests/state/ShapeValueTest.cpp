@@ -246,5 +246,24 @@ TEST(ShapeValue, SetHookIgnoresNull) {
   EXPECT_EQ(log.size(), 1u);
 }
 
+// The mode table of the keyboard logic is a value whose elements are values.
+TEST(ShapeValue, ValuesOfValuesCopyTheirInnerElements) {
+  using Inner = ShapeType<int, -1, 0, 1>;
+  ShapeType<Inner, -1, 0, 0> table;
+  EXPECT_EQ(table.count(), 0u);
+  table.assign(nullptr, 2, false);
+  ASSERT_TRUE(table.setIndex(1));
+  const int seven = 7;
+  table.selected().fill(&seven, 3, 0, 0);
+
+  ShapeType<Inner, -1, 0, 0> copy(table);
+  EXPECT_TRUE(copy == table);
+  EXPECT_EQ(copy.data()[1].count(), 3u);
+  copy.selected().writeValue(8, 0, false, false);
+  EXPECT_EQ(table.selected().selected(), 7);
+  EXPECT_FALSE(copy == table);
+  EXPECT_FALSE(table.equals(copy.data(), 2));
+}
+
 }  // namespace
 }  // namespace kb
