@@ -2,7 +2,10 @@
 
 #include "LogicFixture.h"
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 namespace kb::test {
 namespace {
@@ -116,20 +119,26 @@ TEST_F(ConnectFaults, MacroSlotBeyondTheCommandIndexEndsTheSequence)
 }
 
 // The keyboard leaves at every transfer of the connect sequence (sends and fetches alike):
-// nothing crashes or hangs, the removal is taken, and the next keyboard is read completely.
+// the sequence stops at that transfer, the removal is taken, and the next keyboard is read
+// completely.
 TEST_F(ConnectFaults, UnplugAtEveryTransferThenTheNextArrivalCompletes)
 {
     const KeyboardModel model = emulator.model();
     const std::vector<FrameHeader> full = connectReads(model);
     const std::size_t transfers = 2 * full.size();
+    // Once the current profile is read, the colour set's colours are asked for after the
+    // sequence, whatever becomes of it: one more (failing) transfer.
+    const auto keyCodes = std::find(full.begin(), full.end(), readRequest(CmdKeyCodes, 0, 218));
+    const std::size_t colourReadQueuedFrom = 2 * static_cast<std::size_t>(keyCodes - full.begin());
     start();
     for (std::size_t cut = 0; cut < transfers; ++cut) {
         SCOPED_TRACE(cut);
         KeyboardEmulator leaving(model);
         leaving.failFromTransfer(cut);
         backend.plug(kInProcessKeyboardPath, &leaving);
-        // The removal comes while the sequence may still be running.
-        onHidArrival(device, kInProcessKeyboardPath, logic->connectionWriter());
+        arrive();
+        const bool colourReadFollows = cut >= colourReadQueuedFrom && cut < transfers - 2;
+        EXPECT_EQ(leaving.transferCount(), cut + 1 + (colourReadFollows ? 1 : 0));
         remove();
         EXPECT_EQ(panel.connection.selected(), 0);
 
@@ -141,6 +150,29 @@ TEST_F(ConnectFaults, UnplugAtEveryTransferThenTheNextArrivalCompletes)
         EXPECT_EQ(panel.keys.selectingKeys.selected(), model.registers[14]);
         remove();
     }
+}
+
+// The removal closes the device while the sequence is between transfers.
+TEST_F(ConnectFaults, RemovalDuringTheSequenceEndsIt)
+{
+    using namespace std::chrono_literals;
+    emulator.setLatency(1ms);
+    start();
+    plug();
+    onHidArrival(device, kInProcessKeyboardPath, logic->connectionWriter());
+    while (emulator.transferCount() < 20)
+        std::this_thread::sleep_for(1ms);
+    remove();
+    const std::size_t moved = emulator.transferCount();
+    EXPECT_LT(moved, 2 * connectReads(emulator.model()).size());
+    EXPECT_EQ(panel.connection.selected(), 0);
+    EXPECT_EQ(panel.keyCodes.data()[5].word, 0);
+
+    emulator.setLatency(0us);
+    emulator.clearLog();
+    plug();
+    arrive();
+    EXPECT_EQ(emulator.receivedHeaders(), connectReads(emulator.model()));
 }
 
 } // namespace
