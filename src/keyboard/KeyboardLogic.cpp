@@ -2,6 +2,7 @@
 
 #include "device/HidDiscovery.h"
 #include "device/KeyboardIdentity.h"
+#include "files/MacroSlotDecoder.h"
 #include "keyboard/KeyboardCommands.h"
 #include "keyboard/MacroSlotGroups.h"
 #include "state/ShapeException.h"
@@ -251,7 +252,7 @@ void KeyboardLogic::readMacroSlots()
             auto* groups = groups_.container();
             if (!groups)
                 return;
-            replaceMacroSlotGroup(*groups, groupFromMacroSlot(code.value(), record));
+            replaceMacroSlotGroup(*groups, decodeMacroSlot(record, code.value()));
         }
         groups_.publishPeers(0, false);
     }

@@ -4,7 +4,6 @@
 // names the keyboard slot it stands for (-1 none).
 
 #include "files/MacroRecordGroup.h"
-#include "keyboard/KeyboardRecords.h"
 
 #include <list>
 #include <optional>
@@ -13,10 +12,6 @@ namespace kb {
 
 // Every group stands for no slot until the keyboard's slots have been read again.
 void forgetMacroSlots(std::list<MacroRecordGroup>& groups);
-
-// A new group for a slot read from the keyboard: id the slot, the record's repeat count and
-// name, one item per event.
-MacroRecordGroup groupFromMacroSlot(unsigned slot, const MacroSlotRecord& record);
 
 // Removes the first group that stands for the same slot, or has the same repeat count and
 // the same items in the same order, then appends the new group.

@@ -19,7 +19,7 @@ std::vector<std::string> groupNames(ShapeList<MacroRecordGroup, 1>& groups)
 {
     std::vector<std::string> names;
     for (const MacroRecordGroup& group : *groups.container())
-        names.push_back(std::to_string(group.info().id) + ":" + group.info().name);
+        names.push_back(std::to_string(group.id()) + ":" + group.name());
     return names;
 }
 
@@ -85,19 +85,17 @@ TEST_F(ConnectSequence, ReadsMacroSlotsBackIntoGroupsReplacingEqualOnes)
     // As macro.xml holds them: the slot-4 macro under another id, and a group for slot 3
     // whose macro differs (it keeps its place but stands for no slot any more).
     const MacroRecordGroup stored = macroGroup(7, model.macroSlots[4]);
-    MacroRecordGroup other = macroGroup(3, macroRecord("Other", 1, {0x04}));
-    other.info().name = "Other";
     panel.groups.container()->push_back(stored);
-    panel.groups.container()->push_back(other);
+    panel.groups.container()->push_back(macroGroup(3, macroRecord("Other", 1, {0x04})));
     plug();
     start();
 
     // Slot 3 is read twice (keys 5 and 9) and kept once; slot 1 is empty; slot 12 does not exist.
     EXPECT_EQ(groupNames(panel.groups), (std::vector<std::string>{"-1:Other", "3:Copy", "4:Hello"}));
     const MacroRecordGroup& hello = panel.groups.container()->back();
-    EXPECT_EQ(hello.info().repeat, 2);
-    ASSERT_EQ(hello.itemList().size(), 3u);
-    const MacroRecordGpItem& first = hello.itemList().front();
+    EXPECT_EQ(hello.repeat(), 2);
+    ASSERT_EQ(hello.items().size(), 3u);
+    const MacroRecordGpItem& first = hello.items().front();
     EXPECT_EQ(first.code, keyByHidUsage(0x0B).code());
     EXPECT_EQ(first.name, std::string(keyByHidUsage(0x0B).name));
     EXPECT_EQ(first.state, 1);

@@ -1,6 +1,6 @@
 #include "LogicFixture.h"
 
-#include "keyboard/MacroSlotGroups.h"
+#include "files/MacroSlotDecoder.h"
 
 namespace kb::test {
 
@@ -60,9 +60,7 @@ KeyboardModel testKeyboard()
 
 MacroRecordGroup macroGroup(std::int32_t id, const MacroSlotRecord& record)
 {
-    MacroRecordGroup group = groupFromMacroSlot(0, record);
-    group.info().id = id;
-    return group;
+    return decodeMacroSlot(record, id);
 }
 
 } // namespace kb::test
