@@ -175,5 +175,21 @@ TEST_F(ConnectFaults, RemovalDuringTheSequenceEndsIt)
     EXPECT_EQ(emulator.receivedHeaders(), connectReads(emulator.model()));
 }
 
+// The program ends while the sequence reads: the logic closes the keyboard and waits for
+// the sequence, which stops at its next transfer.
+TEST_F(ConnectFaults, DestructionDuringTheSequenceEndsIt)
+{
+    using namespace std::chrono_literals;
+    emulator.setLatency(1ms);
+    plug();
+    logic = std::make_unique<KeyboardLogic>(device);
+    while (emulator.transferCount() < 20)
+        std::this_thread::sleep_for(1ms);
+    logic.reset();
+    settle();
+    EXPECT_LT(emulator.transferCount(), 2 * connectReads(emulator.model()).size());
+    EXPECT_EQ(backend.openHandleCount(), 0u);
+}
+
 } // namespace
 } // namespace kb::test
