@@ -88,7 +88,7 @@ private:
 
     ShapeList<MacroRecordGroup, 1> groups_;
     ShapeType<rgba_t, 1000, 108, 1> keyColours_;
-    ShapeType<int, 1000, 1, 1> connection_;
+    ConnectionValue connection_;
     ShapeType<int, 1001, 1, 1> customIndex_;
     ShapeType<macrokey_pack_t, 10000, 1, 1> assignment_;
     ShapeType<macro_code_t, 2, 109, 1> keyCodes_;
