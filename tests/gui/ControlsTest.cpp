@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,15 @@ TEST_F(Controls, ClickOnADisabledEditEnablesItWithoutMovingTheCaret) {
   QCoreApplication::sendEvent(edit, &down);
   EXPECT_TRUE(edit->isEnabled());
   EXPECT_EQ(edit->cursorPosition(), 5);
+
+  // The same through the window, as a real click arrives.
+  edit->setEnabled(false);
+  host.resize(200, 60);
+  host.show();
+  QMouseEvent windowDown(QEvent::MouseButtonPress, QPointF(4, 5), QPointF(4, 5), Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+  QCoreApplication::sendEvent(host.windowHandle(), &windowDown);
+  EXPECT_TRUE(edit->isEnabled());
 
   // Disabled through its parent only: the edit's own flag is clear, so nothing changes.
   host.setEnabled(false);

@@ -12,6 +12,8 @@
 #include "ui/toolkit/WidgetIds.h"
 #include "ui/toolkit/XmlMenu.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
@@ -223,6 +225,58 @@ TEST_F(Layouts, TranslatorsChangeTheLayoutsTexts) {
     QCoreApplication::removeTranslator(t);
   }
   EXPECT_EQ(installTranslator(ui.resources, QStringLiteral("lang_xx"), nullptr), nullptr);
+}
+
+// Every text a user sees in the layouts, in widget order.
+QStringList visibleTexts(QWidget* root) {
+  QStringList texts;
+  for (QWidget* w : root->findChildren<QWidget*>()) {
+    if (!w->toolTip().isEmpty()) texts << w->toolTip();
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+      for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    }
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    }
+  }
+  return texts;
+}
+
+TEST_F(Layouts, TheChineseTranslatorCoversEveryText) {
+  // Names, numbers and symbols stay as they are.
+  const QStringList untranslated = {QString(), QStringLiteral("kbconf"), QStringLiteral("v0.1.0"), QStringLiteral("R"),
+                                    QStringLiteral("G"), QStringLiteral("B"), QStringLiteral("—"), QStringLiteral("●"),
+                                    QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("10")};
+  for (const char* layout : {"LAYOUT:XML_MAINWND", "LAYOUT:macro"}) {
+    const QStringList english = visibleTexts(ui.load(QString::fromLatin1(layout)).get());
+    QObject owner;
+    QTranslator* t = installTranslator(ui.resources, QStringLiteral("lang_cn"), &owner);
+    ASSERT_NE(t, nullptr);
+    const QStringList chinese = visibleTexts(ui.load(QString::fromLatin1(layout)).get());
+    QCoreApplication::removeTranslator(t);
+    ASSERT_EQ(english.size(), chinese.size());
+    for (qsizetype i = 0; i < english.size(); ++i) {
+      if (untranslated.contains(english[i])) continue;
+      EXPECT_NE(english[i], chinese[i]) << layout << ": " << english[i].toStdString();
+    }
+  }
+}
+
+TEST_F(Layouts, PositionsFilesAreFoundBesideTheProgram) {
+  CoordButtonImage picture;
+  picture.setCoords(QStringLiteral("@string/kb_keys_positions"));
+  EXPECT_EQ(picture.positionsPath(), QCoreApplication::applicationDirPath() + QStringLiteral("/uires/positions/kb_keys.xml"));
+  picture.setCoords(QStringLiteral("/uires/positions/kb_led.xml"));
+  EXPECT_EQ(picture.positionsPath(), QCoreApplication::applicationDirPath() + QStringLiteral("/uires/positions/kb_led.xml"));
+  picture.onLayoutCreated();
+  EXPECT_EQ(picture.keys().size(), 108u);
+  // Read once: a later "coords" does not change the keys.
+  picture.setCoords(QStringLiteral("nowhere.xml"));
+  picture.onLayoutCreated();
+  EXPECT_EQ(picture.keys().size(), 108u);
+  EXPECT_EQ(ui.resources.resolveString(QStringLiteral("@string/no_such")), QStringLiteral("@string/no_such"));
 }
 
 TEST_F(Layouts, TrayIconTakesItsIconsMenuAndToggleFromTheLayout) {
