@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <thread>
 
 namespace kb {
 namespace {
@@ -47,6 +48,17 @@ void BM_ConnectSequence(benchmark::State& state)
             elapsed.count() / (static_cast<double>(transfers) * duration<double>(latency).count());
 }
 BENCHMARK(BM_ConnectSequence)->Arg(1000)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What the 1 ms waits alone cost: the sleeps of one sequence's transfers, back to back.
+void BM_TransferLatencyAlone(benchmark::State& state)
+{
+    const std::size_t transfers = static_cast<std::size_t>(state.range(0));
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < transfers; ++i)
+            std::this_thread::sleep_for(milliseconds(1));
+    }
+}
+BENCHMARK(BM_TransferLatencyAlone)->Arg(96)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace kb
