@@ -1,11 +1,8 @@
 #include "ui/controls/SRadioBoxEx.h"
 
 #include "ui/controls/ButtonDrawState.h"
-#include "ui/toolkit/AttributeParse.h"
-#include "ui/toolkit/UiResources.h"
 
 #include <QPainter>
-#include <QStyle>
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,33 +10,6 @@
 namespace kb {
 
 SRadioBoxEx::SRadioBoxEx(QWidget* parent) : QRadioButton(parent) { setAttribute(Qt::WA_Hover); }
-
-void SRadioBoxEx::setSkinName(const QString& name) {
-  skinName_ = name;
-  setCheckSkin(skinNamed(name));
-}
-
-void SRadioBoxEx::setIconSkinName(const QString& name) {
-  iconSkinName_ = name;
-  setIconSkin(skinNamed(name));
-}
-
-QString SRadioBoxEx::iconPosText() const { return QStringLiteral("%1,%2").arg(iconOffset_.x()).arg(iconOffset_.y()); }
-
-void SRadioBoxEx::setIconPosText(const QString& text) {
-  if (const auto p = parsePointAttribute(text)) iconOffset_ = *p;
-  update();
-}
-
-void SRadioBoxEx::setTextXText(const QString& text) {
-  textOffset_.setX(parseIntAttribute(text));
-  update();
-}
-
-void SRadioBoxEx::setTextYText(const QString& text) {
-  textOffset_.setY(parseIntAttribute(text));
-  update();
-}
 
 QString SRadioBoxEx::gravityText() const {
   return gravity_ == kGravityCenter ? QStringLiteral("center") : gravity_ == kGravityEnd ? QStringLiteral("right")
@@ -56,52 +26,50 @@ bool SRadioBoxEx::setGravity(const QString& text) {
 }
 
 int SRadioBoxEx::checkSkinState() const {
-  if (checkSkin_.isNull()) return -1;
-  return radioCheckSkinState(*this, hovered_, checkSkin_.states());
+  if (parts_.checkSkin.isNull()) return -1;
+  return radioCheckSkinState(*this, hovered_, parts_.checkSkin.states());
 }
 
 QRect SRadioBoxEx::checkMarkRect() const {
   const QRect client = contentsRect();
-  if (gravity_ != kGravityCenter || checkSkin_.isNull()) return client;
-  const QSize s = checkSkin_.size();
+  if (gravity_ != kGravityCenter || parts_.checkSkin.isNull()) return client;
+  const QSize s = parts_.checkSkin.size();
   return QRect(client.left() + (client.width() - s.width()) / 2, client.top() + (client.height() - s.height()) / 2,
                s.width(), s.height());
 }
 
-int SRadioBoxEx::iconState() const { return iconSkin_.isNull() ? -1 : checkControlDrawState(*this, hovered_); }
+int SRadioBoxEx::iconState() const { return parts_.iconSkin.isNull() ? -1 : checkControlDrawState(*this, hovered_); }
 
 QRect SRadioBoxEx::iconRect() const {
-  if (iconSkin_.isNull()) return {};
+  if (parts_.iconSkin.isNull()) return {};
   const QRect client = contentsRect();
-  const QSize s = iconSkin_.size();
-  return QRect(client.left() + iconOffset_.x(), client.top() + (client.height() - s.height()) / 2 + iconOffset_.y(),
+  const QSize s = parts_.iconSkin.size();
+  return QRect(client.left() + parts_.iconOffset.x(), client.top() + (client.height() - s.height()) / 2 + parts_.iconOffset.y(),
                s.width(), s.height());
 }
 
 QRect SRadioBoxEx::textRect() const {
   QRect r = contentsRect();
-  const int iconWidth = iconSkin_.isNull() ? 0 : iconSkin_.size().width();
-  r.setLeft(r.left() + textOffset_.x() + iconOffset_.x() + iconWidth);
-  r.setTop(r.top() + textOffset_.y() + 2 * iconOffset_.y());
+  r.setLeft(r.left() + parts_.textOffset.x() + parts_.iconOffset.x() + parts_.iconWidth());
+  r.setTop(r.top() + parts_.textOffset.y() + 2 * parts_.iconOffset.y());
   return r;
 }
 
 QSize SRadioBoxEx::sizeHint() const {
-  if (checkSkin_.isNull() && iconSkin_.isNull()) return QRadioButton::sizeHint();
+  if (parts_.checkSkin.isNull() && parts_.iconSkin.isNull()) return QRadioButton::sizeHint();
   const QSize text = fontMetrics().size(Qt::TextShowMnemonic, this->text());
-  const QSize icon = iconSkin_.size();
-  const int w = iconOffset_.x() + icon.width() + textOffset_.x() + text.width() + 8;
-  const int h = std::max({icon.height() + 2 * std::abs(iconOffset_.y()), text.height() + 8, checkSkin_.size().height()});
-  return QSize(std::max(w, checkSkin_.size().width()), h);
+  const QSize icon = parts_.iconSkin.size();
+  const int w = parts_.iconOffset.x() + icon.width() + parts_.textOffset.x() + text.width() + 8;
+  const int h = std::max({icon.height() + 2 * std::abs(parts_.iconOffset.y()), text.height() + 8, parts_.checkSkin.size().height()});
+  return QSize(std::max(w, parts_.checkSkin.size().width()), h);
 }
 
 void SRadioBoxEx::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  if (!checkSkin_.isNull()) checkSkin_.draw(painter, checkMarkRect(), checkSkinState());
-  if (!iconSkin_.isNull()) iconSkin_.draw(painter, iconRect(), iconState());
-  style()->drawItemText(&painter, textRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
-                        isEnabled(), text(), QPalette::WindowText);
+  if (!parts_.checkSkin.isNull()) parts_.checkSkin.draw(painter, checkMarkRect(), checkSkinState());
+  if (!parts_.iconSkin.isNull()) parts_.iconSkin.draw(painter, iconRect(), iconState());
+  IconTextParts::drawText(painter, *this, textRect());
 }
 
 void SRadioBoxEx::enterEvent(QEnterEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/Skin.h"
+#include "ui/controls/IconTextParts.h"
 
 #include <QRadioButton>
 
@@ -23,16 +23,16 @@ class SRadioBoxEx : public QRadioButton {
 
   explicit SRadioBoxEx(QWidget* parent = nullptr);
 
-  QString skinName() const { return skinName_; }
-  void setSkinName(const QString& name);
-  QString iconSkinName() const { return iconSkinName_; }
-  void setIconSkinName(const QString& name);
-  QString iconPosText() const;
-  void setIconPosText(const QString& text);
-  QString textXText() const { return QString::number(textOffset_.x()); }
-  void setTextXText(const QString& text);
-  QString textYText() const { return QString::number(textOffset_.y()); }
-  void setTextYText(const QString& text);
+  QString skinName() const { return parts_.skinName; }
+  void setSkinName(const QString& name) { parts_.setSkinName(name); update(); }
+  QString iconSkinName() const { return parts_.iconSkinName; }
+  void setIconSkinName(const QString& name) { parts_.setIconSkinName(name); update(); }
+  QString iconPosText() const { return parts_.iconPosText(); }
+  void setIconPosText(const QString& text) { parts_.setIconPosText(text); update(); }
+  QString textXText() const { return QString::number(parts_.textOffset.x()); }
+  void setTextXText(const QString& text) { parts_.setTextX(text); update(); }
+  QString textYText() const { return QString::number(parts_.textOffset.y()); }
+  void setTextYText(const QString& text) { parts_.setTextY(text); update(); }
   QString gravityText() const;
   void setGravityText(const QString& text) { setGravity(text); }
 
@@ -41,8 +41,8 @@ class SRadioBoxEx : public QRadioButton {
   bool setGravity(const QString& text);
   int gravity() const { return gravity_; }
 
-  void setCheckSkin(const Skin& skin) { checkSkin_ = skin; update(); }
-  void setIconSkin(const Skin& skin) { iconSkin_ = skin; update(); }
+  void setCheckSkin(const Skin& skin) { parts_.checkSkin = skin; update(); }
+  void setIconSkin(const Skin& skin) { parts_.iconSkin = skin; update(); }
 
   // What the next paint draws, derived from the client rectangle and the state.
   int checkSkinState() const;  // -1 without a check skin
@@ -61,12 +61,7 @@ class SRadioBoxEx : public QRadioButton {
   bool hitButton(const QPoint& pos) const override;
 
  private:
-  QString skinName_;
-  QString iconSkinName_;
-  Skin checkSkin_;
-  Skin iconSkin_;
-  QPoint iconOffset_;
-  QPoint textOffset_;
+  IconTextParts parts_;
   int gravity_ = kGravityStart;
   bool hovered_ = false;
 };
