@@ -17,6 +17,16 @@ FileStatus statusOf(pugi::xml_parse_status status) {
 } // namespace
 
 FileResult loadXmlFile(const std::filesystem::path& path, pugi::xml_document& document) {
+    // Only regular files are read: a folder or a device would make the parser attempt an
+    // absurd allocation, and a named pipe would block it.
+    document.reset();
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return {FileStatus::Missing, path.string() + ": File was not found"};
+    if (error || status.type() != std::filesystem::file_type::regular)
+        return {FileStatus::Unreadable, path.string() + ": not a readable regular file"};
+
     const pugi::xml_parse_result parsed = document.load_file(path.c_str());
     if (parsed) return {};
     document.reset();

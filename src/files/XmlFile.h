@@ -11,7 +11,7 @@
 
 namespace kb {
 
-// Loads path into document. On failure the document is left empty and the result tells why.
+// Loads path into document. Only a regular file (or a link to one) is read. On failure the document is left empty and the result tells why.
 FileResult loadXmlFile(const std::filesystem::path& path, pugi::xml_document& document);
 
 // The text of an attribute of element; empty when element or attribute is missing.

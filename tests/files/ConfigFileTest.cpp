@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "files/ConfigFile.h"
 #include "files/XmlFile.h"
@@ -96,6 +97,7 @@ TEST(ConfigFile, DetectsAUtf16File) {
 TEST(XmlFile, TellsWhyAFileCouldNotBeLoaded) {
     test::TempFolder folder;
     std::filesystem::create_directory(folder / "folder.xml");
+    ASSERT_EQ(::mkfifo((folder / "pipe.xml").c_str(), 0600), 0);
     const struct {
         std::filesystem::path path;
         FileStatus expected;
@@ -105,6 +107,8 @@ TEST(XmlFile, TellsWhyAFileCouldNotBeLoaded) {
         {folder.write("empty.xml", ""), FileStatus::Malformed},
         {folder.write("mismatch.xml", "<a></b>"), FileStatus::Malformed},
         {folder / "folder.xml", FileStatus::Unreadable},
+        {folder / "pipe.xml", FileStatus::Unreadable},
+        {"/dev/zero", FileStatus::Unreadable},
     };
     for (const auto& c : cases) {
         pugi::xml_document document;
