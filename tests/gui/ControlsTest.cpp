@@ -332,5 +332,22 @@ TEST_F(Animation, TabHeaderReportsTheItemUnderTheMouse) {
   EXPECT_EQ(seen, (std::vector<std::pair<char, int>>{{'h', 1}, {'l', 1}}));
 }
 
+TEST_F(Controls, TabInterSkinSitsBetweenItemsAwayFromTheCurrentOne) {
+  auto* tabs = new STabCtrl2(&host);
+  for (const char* title : {"One", "Two", "Three", "Four"}) tabs->addTab(new STabPage2, QString::fromLatin1(title));
+  tabs->resize(600, 200);
+  host.show();
+  EXPECT_TRUE(tabs->interRect(2).isEmpty());  // no inter-tab skin
+  tabs->setInterSkin(test::statesSkin(1, QSize(6, 20)));
+  tabs->setCurrentIndex(1);
+  QTabBar* bar = tabs->tabBar();
+  EXPECT_TRUE(tabs->interRect(0).isEmpty());
+  EXPECT_TRUE(tabs->interRect(1).isEmpty());  // the current item
+  EXPECT_TRUE(tabs->interRect(2).isEmpty());  // right after it
+  EXPECT_EQ(tabs->interRect(3), QRect(bar->tabRect(3).left() - 3, bar->tabRect(3).top(), 6, bar->tabRect(3).height()));
+  EXPECT_EQ(tabs->itemRect(1), bar->tabRect(1).adjusted(-6, 0, 6, 0));
+  EXPECT_EQ(tabs->itemRect(2), bar->tabRect(2));
+}
+
 }  // namespace
 }  // namespace kb

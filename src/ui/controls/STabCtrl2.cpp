@@ -35,7 +35,7 @@ class TabHeaderBar : public QTabBar {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int i = 0; i < count(); ++i) owner_->drawItem(painter, tabRect(i), i);
+    owner_->drawHeader(painter);
   }
 
  private:
@@ -59,6 +59,16 @@ void STabCtrl2::setTabSkinName(const QString& name) {
 void STabCtrl2::setIconSkinName(const QString& name) {
   iconSkinName_ = name;
   iconSkin_ = skinNamed(name);
+}
+
+void STabCtrl2::setInterSkinName(const QString& name) {
+  interSkinName_ = name;
+  interSkin_ = skinNamed(name);
+}
+
+void STabCtrl2::setFrameSkinName(const QString& name) {
+  frameSkinName_ = name;
+  frameSkin_ = skinNamed(name);
 }
 
 void STabCtrl2::onLayoutCreated() {
@@ -133,6 +143,31 @@ QSize STabCtrl2::itemSize(int index, QSize base) const {
   return size;
 }
 
+QRect STabCtrl2::itemRect(int index) const {
+  QRect r = tabBar()->tabRect(index);
+  if (index == currentIndex() && !interSkin_.isNull()) {
+    const int inter = interSkin_.size().width();
+    r.adjust(-inter, 0, inter, 0);
+  }
+  return r;
+}
+
+QRect STabCtrl2::interRect(int index) const {
+  const int current = currentIndex();
+  if (index <= 0 || interSkin_.isNull() || index == current || index == current + 1) return {};
+  const QRect item = tabBar()->tabRect(index);
+  const int inter = interSkin_.size().width();
+  return QRect(item.left() - inter / 2, item.top(), inter, item.height());
+}
+
+void STabCtrl2::drawHeader(QPainter& painter) const {
+  for (int i = 0; i < count(); ++i) {
+    const QRect gap = interRect(i);
+    if (!gap.isEmpty()) interSkin_.draw(painter, gap, 0);
+    drawItem(painter, itemRect(i), i);
+  }
+}
+
 void STabCtrl2::drawItem(QPainter& painter, const QRect& rect, int index) const {
   if (rect.isEmpty()) return;
   const int drawState = itemDrawState(index);
@@ -155,9 +190,10 @@ void STabCtrl2::drawItem(QPainter& painter, const QRect& rect, int index) const 
 
 void STabCtrl2::paintEvent(QPaintEvent* event) {
   QTabWidget::paintEvent(event);
-  if (headBg_.isNull()) return;
   QPainter painter(this);
-  headBg_.draw(painter, QRect(0, 0, width(), tabBar()->height()), 0);
+  const int header = tabBar()->height();
+  if (!headBg_.isNull()) headBg_.draw(painter, QRect(0, 0, width(), header), 0);
+  if (!frameSkin_.isNull()) frameSkin_.draw(painter, QRect(0, header, width(), height() - header), 0);
 }
 
 }  // namespace kb

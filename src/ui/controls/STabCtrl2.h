@@ -22,6 +22,8 @@ class STabCtrl2 : public QTabWidget, public ITimelineHandler, public ILayoutCrea
   Q_PROPERTY(QString tabHeadBgSkin READ headBgSkinName WRITE setHeadBgSkinName)
   Q_PROPERTY(QString tabSkin READ tabSkinName WRITE setTabSkinName)
   Q_PROPERTY(QString iconSkin READ iconSkinName WRITE setIconSkinName)
+  Q_PROPERTY(QString tabInterSkin READ interSkinName WRITE setInterSkinName)
+  Q_PROPERTY(QString frameSkin READ frameSkinName WRITE setFrameSkinName)
   Q_PROPERTY(int iconX MEMBER iconX_)
   Q_PROPERTY(int iconY MEMBER iconY_)
   Q_PROPERTY(int tabWidth MEMBER tabWidth_)
@@ -41,6 +43,11 @@ class STabCtrl2 : public QTabWidget, public ITimelineHandler, public ILayoutCrea
   void setTabSkinName(const QString& name);
   QString iconSkinName() const { return iconSkinName_; }
   void setIconSkinName(const QString& name);
+  QString interSkinName() const { return interSkinName_; }
+  void setInterSkinName(const QString& name);
+  QString frameSkinName() const { return frameSkinName_; }
+  void setFrameSkinName(const QString& name);
+  void setInterSkin(const Skin& skin) { interSkin_ = skin; update(); }
 
   // Registers with the frame tick and subscribes to its own hover and leave events.
   void onLayoutCreated() override;
@@ -53,6 +60,12 @@ class STabCtrl2 : public QTabWidget, public ITimelineHandler, public ILayoutCrea
 
   // Draw state of an item: 2 current, 1 hovered, 0 otherwise.
   int itemDrawState(int index) const;
+  // Where item i is drawn in the header: its tab rectangle, widened by the inter-tab size
+  // on both ends when it is the current item and an inter-tab skin exists.
+  QRect itemRect(int index) const;
+  // The gap before item i in which the inter-tab skin is drawn, or an empty rectangle when
+  // none is drawn there (the first item, the current one and the one after it).
+  QRect interRect(int index) const;
   // The icon an item shows: (skin, state), or a null skin.
   std::pair<const Skin*, int> itemIcon(int index) const;
 
@@ -70,10 +83,15 @@ class STabCtrl2 : public QTabWidget, public ITimelineHandler, public ILayoutCrea
   void setHovered(int index);
   void startAnimation(int index, int state);
   void drawItem(QPainter& painter, const QRect& rect, int index) const;
+  void drawHeader(QPainter& painter) const;
 
   QString headBgSkinName_;
   QString tabSkinName_;
   QString iconSkinName_;
+  QString interSkinName_;
+  QString frameSkinName_;
+  Skin interSkin_;
+  Skin frameSkin_;
   Skin headBg_;
   Skin tabSkin_;
   Skin iconSkin_;
