@@ -182,6 +182,20 @@ TEST_F(Layouts, KeyboardPicturesHave108KeysThatFitTheirPicture) {
   }
 }
 
+TEST_F(Layouts, TheStyleSheetIsAppliedWhereNoneReachesYet) {
+  auto alone = ui.load(QStringLiteral("LAYOUT:macro_group_row"));
+  EXPECT_EQ(alone->styleSheet(), ui.resources.styleSheet());
+  EXPECT_FALSE(alone->styleSheet().isEmpty());
+  LayoutLoader loader(ui.resources, ui.registry);
+  QWidget host;
+  EXPECT_FALSE(loader.loadLayout(QStringLiteral("LAYOUT:macro_group_row"), &host)->styleSheet().isEmpty());
+  QWidget styled;
+  styled.setStyleSheet(QStringLiteral("QWidget { color: red; }"));
+  auto* inner = new QWidget(&styled);
+  EXPECT_TRUE(loader.loadLayout(QStringLiteral("LAYOUT:macro_group_row"), inner)->styleSheet().isEmpty());
+  EXPECT_EQ(loader.loadLayout(QStringLiteral("LAYOUT:no_such_layout")), nullptr);
+}
+
 TEST_F(Layouts, StringsMenusAndIcon) {
   EXPECT_EQ(ui.resources.stringAt(1), QStringLiteral("kbconf"));
   const QByteArray more = ui.resources.index().read(QStringLiteral("smenuex:menu_more"));

@@ -6,6 +6,7 @@
 #include "ui/toolkit/UiResources.h"
 #include "ui/toolkit/WidgetIds.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QVBoxLayout>
@@ -24,6 +25,15 @@ void notifyCreated(QWidget* root) {
   for (QWidget* w : root->findChildren<QWidget*>()) {
     if (auto* c = dynamic_cast<ILayoutCreated*>(w)) c->onLayoutCreated();
   }
+}
+
+// Whether a style sheet already reaches widgets placed in `parent`.
+bool isStyled(const QWidget* parent) {
+  if (qApp && !qApp->styleSheet().isEmpty()) return true;
+  for (const QWidget* w = parent; w; w = w->parentWidget()) {
+    if (!w->styleSheet().isEmpty()) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -46,7 +56,7 @@ QWidget* LayoutLoader::loadLayout(const QString& typedName, QWidget* parent) {
   if (!root) return nullptr;
   assignWidgetIds(root);
   notifyCreated(root);
-  if (!parent) root->setStyleSheet(resources_.styleSheet());
+  if (!isStyled(parent)) root->setStyleSheet(resources_.styleSheet());
   return root;
 }
 

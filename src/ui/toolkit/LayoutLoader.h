@@ -11,8 +11,9 @@ class UiResources;
 // Registered controls are created through the registry; a widget with the property
 // "include" receives the named layout as its content (how one layout, the colour panel,
 // appears in two containers). After loading, every named widget gets its numeric id and
-// every control is told that its layout is complete. A layout loaded as a top-level
-// window gets the resource folder's style sheet.
+// every control is told that its layout is complete. A layout placed where no style
+// sheet reaches yet (a window of its own, or a host without one) gets the resource
+// folder's style sheet.
 class LayoutLoader : public QUiLoader {
  public:
   LayoutLoader(const UiResources& resources, const ControlRegistry& registry, QObject* parent = nullptr);
