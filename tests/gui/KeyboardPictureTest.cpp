@@ -57,6 +57,23 @@ TEST(KeyPositions, ReadsKeysWithDefaultsAndRejectsBadFiles) {
   EXPECT_TRUE(readKeyPositions(dir.filePath(QStringLiteral("missing.xml")).toStdString()).empty());
 }
 
+TEST(KeyPositions, RectTextGivesAWellFormedRectForAnyNumbers) {
+  struct Case {
+    const char* text;
+    KeyRect rect;
+  };
+  constexpr int kMax = 2147483647;
+  constexpr int kMin = -kMax - 1;
+  for (const Case& c : {Case{" 55, 96 ,38,38", {55, 96, 93, 134}}, Case{"-5,-6,10,12", {-5, -6, 5, 6}},
+                        Case{"1,2,3", {1, 2, 4, 2}}, Case{"7;8,9,9", {7, 0, 7, 0}}, Case{"", {}},
+                        // Sizes that reach past the int range stop at its end instead of wrapping.
+                        Case{"2147483000,0,1000,10", {2147483000, 0, kMax, 10}},
+                        Case{"0,-2147483000,5,-1000", {0, -2147483000, 5, kMin}},
+                        Case{"99999999999,0,1,1", {kMax, 0, kMax, 1}}}) {
+    EXPECT_EQ(parseKeyRect(c.text), c.rect) << c.text;
+  }
+}
+
 // Records what a picture reports.
 struct Owner {
   struct Click {

@@ -3,16 +3,39 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <cstdio>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
 
 namespace kb {
+
+namespace {
+
+std::int32_t clampToInt32(long long v) {
+  return static_cast<std::int32_t>(std::clamp<long long>(v, std::numeric_limits<std::int32_t>::min(),
+                                                         std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
 
 KeyRect parseKeyRect(const std::string& text) {
   std::string compact = text;
   std::erase(compact, ' ');
-  int x = 0, y = 0, w = 0, h = 0;
-  std::sscanf(compact.c_str(), "%d,%d,%d,%d", &x, &y, &w, &h);
-  return KeyRect{x, y, x + w, y + h};
+  // "%d,%d,%d,%d": reading stops at the first missing number or separator; the numbers
+  // not read stay 0. Values beyond the int range, and edges past it, stop at its ends.
+  std::array<long long, 4> v{};
+  const char* p = compact.c_str();
+  for (size_t i = 0; i < v.size(); ++i) {
+    if (i > 0 && *p++ != ',') break;
+    char* end = nullptr;
+    const long long n = std::strtoll(p, &end, 10);
+    if (end == p) break;
+    v[i] = clampToInt32(n);
+    p = end;
+  }
+  const auto [x, y, w, h] = v;
+  return KeyRect{clampToInt32(x), clampToInt32(y), clampToInt32(x + w), clampToInt32(y + h)};
 }
 
 std::vector<CoordButtonInfo> readKeyPositions(const std::string& path) {

@@ -14,7 +14,8 @@ namespace kb {
 // root gives no keys.
 std::vector<CoordButtonInfo> readKeyPositions(const std::string& path);
 
-// Parses "x,y,w,h" (spaces ignored) into a key rect; missing numbers read as 0.
+// Parses "x,y,w,h" (spaces ignored) into a key rect; missing numbers read as 0, and
+// numbers or edges beyond the int range stop at its ends.
 KeyRect parseKeyRect(const std::string& text);
 
 }  // namespace kb
