@@ -12,6 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+
 namespace kb {
 namespace {
 
@@ -72,6 +79,19 @@ TEST(KeyPositions, RectTextGivesAWellFormedRectForAnyNumbers) {
                         Case{"99999999999,0,1,1", {kMax, 0, kMax, 1}}}) {
     EXPECT_EQ(parseKeyRect(c.text), c.rect) << c.text;
   }
+}
+
+TEST(KeyPositions, OnlyRegularFilesAreRead) {
+  QTemporaryDir dir;
+  EXPECT_TRUE(readKeyPositions(dir.path().toStdString()).empty());
+  // A named pipe with no writer would block the reader for good.
+  const std::string pipe = dir.filePath(QStringLiteral("pipe.xml")).toStdString();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  auto reading = std::async(std::launch::async, [&] { return readKeyPositions(pipe); });
+  const bool finished = reading.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+  if (!finished) ::close(::open(pipe.c_str(), O_WRONLY));  // release the blocked reader
+  EXPECT_TRUE(finished);
+  EXPECT_TRUE(reading.get().empty());
 }
 
 // Records what a picture reports.

@@ -1,5 +1,7 @@
 #include "ui/panel/KeyPositionsFile.h"
 
+#include "files/XmlFile.h"
+
 #include <pugixml.hpp>
 
 #include <algorithm>
@@ -41,7 +43,7 @@ KeyRect parseKeyRect(const std::string& text) {
 std::vector<CoordButtonInfo> readKeyPositions(const std::string& path) {
   std::vector<CoordButtonInfo> keys;
   pugi::xml_document doc;
-  if (!doc.load_file(path.c_str())) return keys;
+  if (!loadXmlFile(path, doc).ok()) return keys;
   const pugi::xml_node root = doc.child("positions");
   if (!root) return keys;
   int position = 0;
