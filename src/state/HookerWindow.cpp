@@ -5,7 +5,8 @@
 namespace kb {
 
 void registerHookerWindow(void* hookOwner, ShapeWindow* window) {
-  ShapeDispatcher::instance().registerWindow(hookOwner, window);
+  ShapeDispatcher::instance().registerWindow(
+      hookOwner, std::make_unique<HookerWindowListener>(window, &marshalToWindow));
 }
 
 void unregisterHookerWindow(void* hookOwner) {

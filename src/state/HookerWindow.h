@@ -30,4 +30,29 @@ bool marshalToWindow(ShapeWindow* window, const ShapeBase& snapshot, ShapeBase* 
 // (destroyed meanwhile), in which case the change is dropped. The record is freed either way.
 void deliverShapeChange(std::unique_ptr<ShapeChange> record);
 
+// What registerHookerWindow registers for a hook owner: the window, and the function that hands
+// a delivery to it (marshalToWindow). The dispatcher asks it for every delivery to the owner's
+// values and calls proxy() with the registered window.
+template <>
+class ShapeBase::HookerListener<ShapeBase::IHookerProxy> final : public ShapeBase::IHookerProxy {
+ public:
+  using Function = bool (*)(ShapeWindow* window, const ShapeBase& snapshot, ShapeBase* target,
+                            int oldCount, int oldIndex, int tag, int flags);
+
+  HookerListener(ShapeWindow* window, Function function) : window_(window), function_(function) {}
+
+  ShapeWindow* window() const { return window_; }
+
+  bool proxy(const ShapeBase& snapshot, ShapeBase* target, int oldCount, int oldIndex, int tag,
+             int flags, ShapeWindow* window) override {
+    return function_(window, snapshot, target, oldCount, oldIndex, tag, flags);
+  }
+
+ private:
+  ShapeWindow* window_;
+  Function function_;
+};
+
+using HookerWindowListener = ShapeBase::HookerListener<ShapeBase::IHookerProxy>;
+
 }  // namespace kb

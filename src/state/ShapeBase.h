@@ -24,6 +24,7 @@
 namespace kb {
 
 class ShapeDispatcher;
+class ShapeWindow;
 
 class ShapeBase {
  public:
@@ -48,6 +49,18 @@ class ShapeBase {
     ShapeBase& owner_;
     unsigned index_ = 0;
   };
+
+  // May take over the delivery of a change to a value, to run it on a window's thread.
+  class IHookerProxy {
+   public:
+    virtual ~IHookerProxy() = default;
+    // True when it has taken the delivery of snapshot to target over.
+    virtual bool proxy(const ShapeBase& snapshot, ShapeBase* target, int oldCount, int oldIndex,
+                       int tag, int flags, ShapeWindow* window) = 0;
+  };
+  // The implementation of a proxy interface; HookerWindow.h gives the one for IHookerProxy.
+  template <class Proxy>
+  class HookerListener;
 
   virtual ~ShapeBase();
   ShapeBase& operator=(const ShapeBase&) = delete;

@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "state/HookerWindow.h"
 #include "state/ShapeFlags.h"
 
 namespace kb {
@@ -186,15 +185,17 @@ bool ShapeDispatcher::handToWindow(ShapeBase& peer, const ShapeChange& record, i
   std::lock_guard guard(queueLock_);
   auto found = windows_.find(peer.hookOwner_);
   if (found == windows_.end()) return false;
-  return marshalToWindow(found->second, *record.snapshot, &peer, oldCount, oldIndex, record.tag,
-                         flags);
+  HookerWindowListener& listener = *found->second;
+  return listener.proxy(*record.snapshot, &peer, oldCount, oldIndex, record.tag, flags,
+                        listener.window());
 }
 
 // ---------------------------------------------------------------- windows
 
-void ShapeDispatcher::registerWindow(void* hookOwner, ShapeWindow* window) {
+void ShapeDispatcher::registerWindow(void* hookOwner,
+                                     std::unique_ptr<HookerWindowListener> listener) {
   std::lock_guard guard(queueLock_);
-  windows_[hookOwner] = window;
+  windows_[hookOwner] = std::move(listener);
 }
 
 void ShapeDispatcher::unregisterWindow(void* hookOwner) {

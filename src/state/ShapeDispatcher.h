@@ -6,7 +6,7 @@
 // thread, started by the first post and ended when it finds the queue empty, delivers each change
 // to every peer in joining order: it takes the peer's lock, then (for the hand-over decision) the
 // delivery lock, and either hands the delivery to the window that the peer's hook owner
-// registered (registerHookerWindow) or lets the peer receive (copy and run its hook) under its
+// registered (registerHookerWindow, through its HookerListener) or lets the peer receive (copy and run its hook) under its
 // lock. Changes are delivered one at a time, in publishing order.
 //
 // Locks, always in this order: a value's lock, the delivery lock, the queue lock. The queue lock
@@ -29,13 +29,12 @@
 #include <mutex>
 #include <thread>
 
+#include "state/HookerWindow.h"
 #include "state/ShapeBase.h"
 #include "state/ShapeChange.h"
 #include "state/ShapeRegistry.h"
 
 namespace kb {
-
-class ShapeWindow;
 
 class ShapeDispatcher {
  public:
@@ -61,7 +60,8 @@ class ShapeDispatcher {
   unsigned long workerStarts();
 
   // --- Windows.
-  void registerWindow(void* hookOwner, ShapeWindow* window);
+  // Replaces whatever was registered for the hook owner.
+  void registerWindow(void* hookOwner, std::unique_ptr<HookerWindowListener> listener);
   void unregisterWindow(void* hookOwner);
   // Delivers a record that a window handed back on its own thread; dropped when the target left.
   void deliverOnWindow(std::unique_ptr<ShapeChange> record);
@@ -92,7 +92,7 @@ class ShapeDispatcher {
   std::thread::id workerId_;
   unsigned long workerStarts_ = 0;
   ShapeRegistry registry_;
-  std::map<void*, ShapeWindow*> windows_;
+  std::map<void*, std::unique_ptr<HookerWindowListener>> windows_;
 };
 
 }  // namespace kb
