@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "files/ConfigFile.h"
 #include "files/XmlFile.h"
@@ -118,6 +120,36 @@ TEST(XmlFile, TellsWhyAFileCouldNotBeLoaded) {
         EXPECT_NE(result.detail.find(c.path.string()), std::string::npos) << result.detail;
         EXPECT_TRUE(document.first_child().empty()) << c.path;
     }
+}
+
+// The status loadXmlFile gives for path, as seen by a user without special rights: root reads
+// every file, so as root the load runs in a child process that has given its rights up.
+FileStatus loadStatusWithoutPrivileges(const std::filesystem::path& path) {
+    auto load = [&] {
+        pugi::xml_document document;
+        return loadXmlFile(path, document).status;
+    };
+    if (::geteuid() != 0) return load();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(100);
+        ::_exit(static_cast<int>(load()));
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) == 100)
+        ADD_FAILURE() << "the unprivileged load did not run";
+    return static_cast<FileStatus>(WEXITSTATUS(status));
+}
+
+TEST(XmlFile, AnExistingFileThatCannotBeOpenedIsUnreadableNotMissing) {
+    // Missing would let the next save replace a file whose macros were never read.
+    test::TempFolder folder;
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
+    const std::filesystem::path locked = folder.write("locked.xml", "<record/>");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    EXPECT_EQ(loadStatusWithoutPrivileges(locked), FileStatus::Unreadable);
+    EXPECT_EQ(loadStatusWithoutPrivileges(folder / "absent.xml"), FileStatus::Missing);
 }
 
 } // namespace
