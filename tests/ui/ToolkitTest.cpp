@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <algorithm>
 #include <set>
 
@@ -203,6 +205,21 @@ TEST_F(Toolkit, RouterTurnsSignalsIntoEventsSubscribersFirst) {
   slider->setValue(8);
   EXPECT_EQ(subscriberCalls, 2);
   EXPECT_EQ(seen.size(), 1u);
+}
+
+TEST_F(Toolkit, RouterDropsTheSubscriptionsOfADestroyedSender) {
+  // Rows of the macro lists are rebuilt often; their handlers must go with them, or they
+  // pile up and may answer for a later widget that reuses the address.
+  EventRouter router;
+  auto* edit = new QLineEdit;
+  auto token = std::make_shared<int>(0);
+  const std::weak_ptr<int> watch = token;
+  router.subscribe(edit, kEvtRichEditNotify, [token](UiEvent&) {});
+  router.subscribe(edit, kEvtKeyEnter, [token](UiEvent&) {});
+  token.reset();
+  EXPECT_FALSE(watch.expired());
+  delete edit;
+  EXPECT_TRUE(watch.expired());
 }
 
 struct CountingHandler : ITimelineHandler {

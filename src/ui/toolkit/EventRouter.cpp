@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace kb {
 
 namespace {
@@ -72,10 +74,17 @@ void EventRouter::onItemHovered(int index) { fire(sender(), kEvtTabItemHover, in
 void EventRouter::onItemLeft(int index) { fire(sender(), kEvtTabItemLeave, index); }
 
 void EventRouter::subscribe(const QObject* sender, int eventId, Handler handler) {
+  // A sender's subscriptions end with it, once per sender.
+  const bool watched = std::any_of(subscriptions_.begin(), subscriptions_.end(),
+                                   [sender](const Subscription& s) { return s.sender == sender; });
+  if (sender && !watched) {
+    connect(sender, &QObject::destroyed, this, [this, sender] { unsubscribeAll(sender); });
+  }
   subscriptions_.push_back({sender, eventId, std::move(handler)});
 }
 
 void EventRouter::unsubscribeAll(const QObject* sender) {
+  if (sender) disconnect(sender, &QObject::destroyed, this, nullptr);
   std::erase_if(subscriptions_, [sender](const Subscription& s) { return s.sender == sender; });
 }
 

@@ -32,6 +32,7 @@ class EventRouter : public QObject {
   // so rows created later are attached by calling this again.
   void attach(QWidget* root);
   void setHostHandler(Handler handler) { host_ = std::move(handler); }
+  // A sender's subscriptions end when it is destroyed.
   void subscribe(const QObject* sender, int eventId, Handler handler);
   void unsubscribeAll(const QObject* sender);
 
