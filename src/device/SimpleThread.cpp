@@ -61,7 +61,8 @@ bool SimpleThread::start(void* owner)
     if (!queueThread_.joinable()) {
         stopEvent_.reset();
         owner_ = owner;
-        failed = !launch(queueThread_, queueRunning_, [this] { queueLoop(); });
+        // A failed timer thread is still reported when the queue thread starts.
+        failed = !launch(queueThread_, queueRunning_, [this] { queueLoop(); }) || failed;
     }
     return failed;
 }
