@@ -113,6 +113,9 @@ TEST_F(Layouts, EachColourContainerHoldsItsOwnColourPanel) {
     auto* pad = findByName<SSImage>(c, QStringLiteral("color_panel_pad"), QStringLiteral("stimage"));
     ASSERT_NE(pad, nullptr);
     EXPECT_EQ(pad->skin().size(), QSize(232, 84));
+    // The pick reads the skin at its own size, so the pad must not be stretched.
+    EXPECT_EQ(pad->minimumSize(), pad->skin().size());
+    EXPECT_EQ(pad->maximumSize(), pad->skin().size());
     pads.insert(pad);
   }
   EXPECT_EQ(pads.size(), 2u);
@@ -163,7 +166,9 @@ TEST_F(Layouts, KeyboardPicturesHave108KeysThatFitTheirPicture) {
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->skin().states(), 4);
     const QSize size = picture->skin().size();
+    // Held at the picture's size: the key rects are in its pixels.
     EXPECT_EQ(picture->minimumSize(), size) << name;
+    EXPECT_EQ(picture->maximumSize(), size) << name;
     const auto& keys = picture->keys();
     ASSERT_EQ(keys.size(), 108u) << name;
     std::set<int> ids;
