@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <mutex>
+#include <string>
 
 #include "files/AtomicFile.h"
 #include "files/XmlFile.h"
@@ -30,6 +31,20 @@ auto readIfFree(const Value& value, Read read) -> std::optional<decltype(read())
 
 bool existsButUnloaded(FileStatus status) {
     return status == FileStatus::Unreadable || status == FileStatus::Malformed;
+}
+
+// "<file>.broken", or "<file>.broken.<n>" with the first n not taken, so that a file kept aside
+// by an earlier run is never replaced.
+std::filesystem::path freeAsidePath(const std::filesystem::path& file) {
+    std::filesystem::path aside = file;
+    aside += ".broken";
+    const std::filesystem::path first = aside;
+    std::error_code error;
+    for (int n = 1; std::filesystem::exists(std::filesystem::symlink_status(aside, error)); ++n) {
+        aside = first;
+        aside += "." + std::to_string(n);
+    }
+    return aside;
 }
 
 } // namespace
@@ -105,8 +120,7 @@ FileResult MacroStore::lastSaveResult() const {
 
 FileResult MacroStore::moveUnloadedFileAside() {
     if (!keepUnloadedFile_) return {};
-    std::filesystem::path aside = path_;
-    aside += ".broken";
+    const std::filesystem::path aside = freeAsidePath(path_);
     std::error_code error;
     std::filesystem::rename(path_, aside, error);
     if (error && error != std::errc::no_such_file_or_directory)

@@ -20,8 +20,8 @@
 // last change: once destruction has begun, arriving changes are no longer saved.
 //
 // When the file exists but could not be loaded (unreadable or malformed), the first save moves
-// it aside to "<file>.broken" before writing, so the user's macros are never overwritten by
-// the empty list the store started with.
+// it aside to "<file>.broken" (or "<file>.broken.<n>" when that name is taken) before writing,
+// so the user's macros are never overwritten by the empty list the store started with.
 
 #include <filesystem>
 #include <list>

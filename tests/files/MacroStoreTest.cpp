@@ -189,6 +189,21 @@ TEST_F(MacroStoreTest, AFileThatCouldNotBeLoadedIsKeptAsideBeforeTheFirstSave) {
     EXPECT_EQ(readMacroFile().groups.size(), 2u);
 }
 
+TEST_F(MacroStoreTest, AFileKeptAsideEarlierIsNotOverwritten) {
+    folder.write("macro.xml.broken", "kept from an earlier run");
+    folder.write("macro.xml.broken.1", "kept from the run after");
+    folder.write("macro.xml", "<record><group name=\"cut");
+    MacroStore store(file);
+    MacroStore::GroupList dialogGroups;
+    dialogGroups.pushBack(makeGroup(0, "fresh", {}));
+    waitIdle();
+    EXPECT_TRUE(store.lastSaveResult().ok()) << store.lastSaveResult().detail;
+    EXPECT_EQ(folder.read("macro.xml.broken"), "kept from an earlier run");
+    EXPECT_EQ(folder.read("macro.xml.broken.1"), "kept from the run after");
+    EXPECT_EQ(folder.read("macro.xml.broken.2"), "<record><group name=\"cut");
+    EXPECT_EQ(readMacroFile().groups.size(), 1u);
+}
+
 TEST_F(MacroStoreTest, DestroyingTheStoreWhileChangesAreOnTheirWayIsSafe) {
     for (int round = 0; round < 20; ++round) {
         auto store = std::make_unique<MacroStore>(file);
