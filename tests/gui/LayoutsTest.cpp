@@ -14,13 +14,16 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTextLayout>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 namespace kb {
@@ -246,21 +249,37 @@ TEST_F(Layouts, TranslatorsChangeTheLayoutsTexts) {
   EXPECT_EQ(installTranslator(ui.resources, QStringLiteral("lang_xx"), nullptr), nullptr);
 }
 
-// Every text a user sees in the layouts, in widget order.
-QStringList visibleTexts(QWidget* root) {
-  QStringList texts;
+// Every text a user sees in the layouts, in widget order, with the widget that shows it.
+void forEachVisibleText(QWidget* root, const std::function<void(QWidget*, const QString&)>& visit) {
   for (QWidget* w : root->findChildren<QWidget*>()) {
-    if (!w->toolTip().isEmpty()) texts << w->toolTip();
-    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    if (!w->toolTip().isEmpty()) visit(w, w->toolTip());
+    if (auto* label = qobject_cast<QLabel*>(w)) visit(w, label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) visit(w, button->text());
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
-      for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+      for (int i = 0; i < combo->count(); ++i) visit(w, combo->itemText(i));
     }
     if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+      for (int i = 0; i < tabs->count(); ++i) visit(w, tabs->tabText(i));
     }
   }
+}
+
+QStringList visibleTexts(QWidget* root) {
+  QStringList texts;
+  forEachVisibleText(root, [&](QWidget*, const QString& text) { texts << text; });
   return texts;
+}
+
+// Whether every character of `text` has a glyph in `font` or in one of its fallbacks.
+bool hasEveryGlyph(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    if (run.glyphIndexes().contains(0)) return false;
+  }
+  return true;
 }
 
 TEST_F(Layouts, TheChineseTranslatorCoversEveryText) {
@@ -281,6 +300,20 @@ TEST_F(Layouts, TheChineseTranslatorCoversEveryText) {
       EXPECT_NE(english[i], chinese[i]) << layout << ": " << english[i].toStdString();
     }
   }
+}
+
+TEST_F(Layouts, EveryChineseTextHasItsGlyphs) {
+  QObject owner;
+  QTranslator* t = installTranslator(ui.resources, QStringLiteral("lang_cn"), &owner);
+  ASSERT_NE(t, nullptr);
+  for (const char* layout : {"LAYOUT:XML_MAINWND", "LAYOUT:macro"}) {
+    auto root = ui.load(QString::fromLatin1(layout));
+    forEachVisibleText(root.get(), [&](QWidget* w, const QString& text) {
+      w->ensurePolished();  // the style sheet chooses the font
+      EXPECT_TRUE(hasEveryGlyph(text, w->font())) << layout << ": " << text.toStdString();
+    });
+  }
+  QCoreApplication::removeTranslator(t);
 }
 
 TEST_F(Layouts, PositionsFilesAreFoundBesideTheProgram) {
