@@ -84,6 +84,9 @@ bool KeyboardEmulator::storeWrite(const FeatureReport& report)
     if (!payload)
         return false;
     const Overlap part = overlapOf(header, payload->size());
+    // A profile, mode or colour set the keyboard does not have is refused; the old one stays.
+    if (part.count > 0 && part.start == 0 && !model_.selectable(header.command, frameData(report)[0]))
+        return false;
     std::copy_n(frameData(report).begin(), part.count, payload->begin() + static_cast<std::ptrdiff_t>(part.start));
     model_.afterWrite(header.command);
     return true;

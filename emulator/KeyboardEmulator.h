@@ -20,7 +20,8 @@ enum class EchoFault { Offset, Command, Index };
 // (stored into the model) or, with the command's read bit set, a read request whose
 // answer — the request's header echoed, the payload behind it — the next fetch returns.
 // Commands, indices or directions the keyboard does not have are refused (the transfer
-// fails, as a stalled control transfer does).
+// fails, as a stalled control transfer does), and so is a selection of a profile, mode or
+// colour set that it does not have.
 //
 // It can misbehave on request (latency, dropped answers, corrupted echoes, failing from a
 // given transfer on, vanishing), and it logs every report it receives. All operations are

@@ -142,6 +142,20 @@ std::optional<std::span<std::uint8_t>> KeyboardModel::writePayload(std::uint8_t 
     }
 }
 
+bool KeyboardModel::selectable(std::uint8_t command, std::uint8_t value) const
+{
+    switch (command) {
+    case CmdCurrentProfile:
+        return value < currentModes.size();
+    case CmdProfileMode:
+        return value < modes.size();
+    case CmdColourSet:
+        return value < colourSets.size();
+    default:
+        return true;
+    }
+}
+
 void KeyboardModel::afterWrite(std::uint8_t command)
 {
     if (command != CmdDeviceControl)

@@ -43,6 +43,10 @@ struct KeyboardModel {
     // current mode and of key colours (index 0) go to the current profile and colour set.
     std::optional<std::span<std::uint8_t>> writePayload(std::uint8_t command, std::uint8_t index);
 
+    // Whether a write that makes a selection (current profile, its current mode, colour set)
+    // names one the keyboard has; other commands always pass.
+    bool selectable(std::uint8_t command, std::uint8_t value) const;
+
     // What the keyboard does once a write has landed: a non-zero factory-reset word in the
     // control block restores the factory settings (the notification mask stays).
     void afterWrite(std::uint8_t command);

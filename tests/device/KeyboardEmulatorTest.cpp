@@ -95,6 +95,29 @@ TEST_F(EmulatedKeyboard, RefusesWhatTheKeyboardDoesNotHave)
     EXPECT_EQ(keyboard.emulator.receivedReports().size(), 6u); // each was received, and refused
 }
 
+// Selecting a profile, mode or colour set beyond the keyboard's 3, 10 and 4 is refused, and
+// the keyboard stays on the one it had: later writes of the current mode and colours land.
+TEST_F(EmulatedKeyboard, RefusesSelectionsItDoesNotHave)
+{
+    for (const std::uint8_t command : {CmdCurrentProfile, CmdProfileMode, CmdColourSet}) {
+        SCOPED_TRACE(int{command});
+        const KeyboardModel before = keyboard.emulator.model();
+        for (const std::uint8_t value : {std::uint8_t{10}, std::uint8_t{255}})
+            EXPECT_EQ(writeFeatureCommand(device, &value, command, 0, 0, 1), 0u);
+        const KeyboardModel after = keyboard.emulator.model();
+        EXPECT_EQ(after.currentProfile, before.currentProfile);
+        EXPECT_EQ(after.currentModes, before.currentModes);
+        EXPECT_EQ(after.colourSet, before.colourSet);
+    }
+    const std::uint8_t last[] = {2, 9, 3};
+    EXPECT_EQ(writeFeatureCommand(device, &last[0], CmdCurrentProfile, 0, 0, 1), 1u);
+    EXPECT_EQ(writeFeatureCommand(device, &last[1], CmdProfileMode, 0, 0, 1), 1u);
+    EXPECT_EQ(writeFeatureCommand(device, &last[2], CmdColourSet, 0, 0, 1), 1u);
+    const KeyboardModel model = keyboard.emulator.model();
+    EXPECT_EQ(model.currentModes[2], 9);
+    EXPECT_EQ(model.colourSet, 3);
+}
+
 TEST_F(EmulatedKeyboard, FactoryResetRestoresTheContentsAndKeepsTheMask)
 {
     const std::uint8_t profile = 2;
