@@ -1,5 +1,6 @@
 #include "platform/HidInterfacePath.h"
 
+#include <charconv>
 #include <cstdio>
 #include <regex>
 
@@ -29,6 +30,9 @@ std::optional<HidIdentityPart> hidIdentityOf(const std::string& component)
     return HidIdentityPart{lowerCase(m[1].str()), lowerCase(m[2].str())};
 }
 
+// An interface component whose number no USB interface can have (more than one byte).
+constexpr int kUnreadableInterface = -1;
+
 // "1-2.4:1.3" — a USB interface (bus-ports:configuration.interface, decimal).
 std::optional<int> usbInterfaceOf(const std::string& component)
 {
@@ -36,7 +40,12 @@ std::optional<int> usbInterfaceOf(const std::string& component)
     std::smatch m;
     if (!std::regex_match(component, m, pattern))
         return std::nullopt;
-    return std::stoi(m[1].str());
+    const std::string digits = m[1].str();
+    int number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || number > 255)
+        return kUnreadableInterface;
+    return number;
 }
 
 } // namespace
@@ -57,7 +66,7 @@ std::optional<std::string> hidInterfacePath(std::string_view devpath, std::strin
             identity = hid;
         start = end + 1;
     }
-    if (!identity)
+    if (!identity || interfaceNumber == kUnreadableInterface)
         return std::nullopt;
 
     std::string path = "\\\\?\\hid#vid_" + identity->vendor + "&pid_" + identity->product;

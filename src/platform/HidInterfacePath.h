@@ -12,7 +12,8 @@ namespace kb {
 // sysfs DEVPATH, the interface number from its USB interface component ("1-2:1.3" gives 03;
 // a device that is not on USB has no &mi_ part). It needs only DEVPATH and DEVNAME, so a
 // removal event, whose sysfs entries are already gone, yields the same path as the arrival.
-// Empty when DEVPATH names no HID device or DEVNAME is empty.
+// Empty when DEVPATH names no HID device, its interface number does not fit in one byte,
+// or DEVNAME is empty.
 std::optional<std::string> hidInterfacePath(std::string_view devpath, std::string_view devnode);
 
 // The device node to open: what follows the last '#' of an interface path (the whole

@@ -41,6 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"/devices/virtual/misc/uhid/0005:1209:0001.0005/hidraw/hidraw2", "/dev/hidraw2",
                  R"(\\?\hid#vid_1209&pid_0001#/dev/hidraw2)"},
         PathCase{"/devices/virtual/misc/uhid/hidraw/hidraw2", "/dev/hidraw2", std::nullopt},
+        // An interface number no USB interface can have names no interface we can match.
+        PathCase{"/devices/1-1/1-1:1.256/0003:1209:0001.0002/hidraw/hidraw1", "/dev/hidraw1", std::nullopt},
+        PathCase{"/devices/1-1/1-1:1.99999999999/0003:1209:0001.0002/hidraw/hidraw1", "/dev/hidraw1", std::nullopt},
         PathCase{"/devices/1-1/1-1:1.3/0003:1209:0001.0002/hidraw/hidraw1", "", std::nullopt}));
 
 TEST(HidNodeOfPath, IsWhatFollowsTheLastHash)
