@@ -339,6 +339,21 @@ TEST_F(PicturePainting, ColoursFramesAndTheDisabledState) {
   EXPECT_GT(white, 4);
 }
 
+TEST_F(PicturePainting, APressDrawsNoBandUntilTheMouseMoves) {
+  picture->setGeometry(10, 20, 100, 60);  // where the fixture's points land
+  picture->setSelectMode(true);
+  press({0, 0});
+  move({99, 59});
+  release({99, 59});
+  move({45, 5});  // over a key: the last drag point is kept for the next band
+  for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
+    const QImage before = picture->render();
+    press({25, 25}, button);
+    EXPECT_EQ(picture->render(), before) << button;
+    release({25, 25}, button);
+  }
+}
+
 TEST_F(PicturePainting, SingleStateSkinDrawsNoKeyStates) {
   picture->setSkin(test::solidSkin(QSize(100, 60), {QColor(0x10, 0x10, 0x10)}));
   picture->keys()[0].hover = true;

@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace kb {
 
 namespace {
@@ -208,6 +211,7 @@ void CoordButtonImage::reportSelection() {
 void CoordButtonImage::onLeftDown(QPoint p) {
   leftPress_ = p;
   leftDown_ = true;
+  current_ = p;  // a new band starts empty, not at the last drag's end
   if (contentsRect().isEmpty()) {
     update();
     return;
@@ -291,6 +295,7 @@ void CoordButtonImage::onMove(QPoint p) {
 void CoordButtonImage::onRightDown(QPoint p) {
   rightPress_ = p;
   rightDown_ = true;
+  current_ = p;
   update();
 }
 
@@ -362,7 +367,11 @@ QImage CoordButtonImage::render() const {
     const QPoint origin = mapTo(window(), QPoint(0, 0));
     if (rightDown_ || leftDown_) {
       const QPoint from = (rightDown_ ? rightPress_ : leftPress_) - origin;
-      const QRect band = QRect(from, current_ - origin).normalized().intersected(whole);
+      const QPoint to = current_ - origin;
+      // Corners as given, the far one excluded: a band of no extent draws nothing.
+      const QRect band = QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                               QSize(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())))
+                             .intersected(whole);
       painter.setPen(rightDown_ ? QPen(kFrameColour, kFrameWidth, Qt::DotLine) : framePen);
       if (!band.isEmpty() && current_ != QPoint(-1, -1)) painter.drawRoundedRect(band, kFrameRadius, kFrameRadius);
     }
