@@ -4,6 +4,7 @@
 #include "LogicFixture.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace kb::test {
 namespace {
@@ -97,6 +98,54 @@ TEST_F(CommandHooks, ProfileChangeUpdatesThePanelAndOnlyTagZeroReachesTheKeyboar
         if (tag == 0) {
             EXPECT_EQ(dataByte(emulator.receivedReports()[0], 0), 2);
         }
+    }
+}
+
+// The panel's list is longer than the keyboard's: the logic keeps its current profile and
+// mode, tells the panel their settings again and still sends the number chosen.
+TEST_F(CommandHooks, SelectionBeyondTheKeyboardsListsKeepsTheCurrentOneButIsSent)
+{
+    struct Case {
+        const char* name;
+        std::function<void(PanelPeers&)> choose;
+        FrameHeader sent;
+        std::uint8_t number;
+    };
+    const Case cases[] = {
+        {"profile",
+         [](PanelPeers& p) {
+             _profile_attr_t extra{};
+             extra.setName("P3");
+             p.keys.profileIndex.append(&extra, 1);
+             p.keys.profileIndex.select(3, 0, false, false);
+         },
+         writeFrame(CmdCurrentProfile, 0, 1), 3},
+        {"mode",
+         [](PanelPeers& p) {
+             _mode_attr_t extra{};
+             extra.setName("Extra");
+             p.keys.modeAttr.append(&extra, 1);
+             p.keys.modeAttr.select(10, 0, false, false);
+         },
+         writeFrame(CmdProfileMode, 0, 1), 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The panel shows something else, so the logic's answer is seen to arrive.
+        _reg_mode_t shown{};
+        panel.keys.selectingKeys.setSelected(&shown);
+        emulator.clearLog();
+
+        c.choose(panel);
+        settle();
+
+        const auto reports = emulator.receivedReports();
+        ASSERT_EQ(emulator.receivedHeaders(), std::vector<FrameHeader>{c.sent});
+        EXPECT_EQ(dataByte(reports[0], 0), c.number);
+        // Profile 1 and its mode 4 stay current.
+        EXPECT_EQ(panel.keys.selectingKeys.selected(), emulator.model().registers[14]);
+        EXPECT_EQ(emulator.model().currentProfile, 1);
+        EXPECT_EQ(emulator.model().currentModes[1], 4);
     }
 }
 
