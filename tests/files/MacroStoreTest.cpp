@@ -107,6 +107,10 @@ TEST_F(MacroStoreTest, EveryKindOfChangeFromAPeerRewritesTheFile) {
              groups.front().setItems(items);
              dialogGroups.writeItem(&groups, 0, false, false);
          }},
+        {"a group renamed in place, then the list published to the peers", [&] {
+             dialogGroups.itemAt(0).setName("renamed & <kept>");
+             dialogGroups.publishPeers(0, false);
+         }},
         {"a group erased", [&] { dialogGroups.eraseAt(0); }},
         {"a forced publication without change", [&] { dialogSettings.publishPeers(0, true); }},
         {"the selection of groups published with the own hook", [&] { dialogGroups.publishAll(0, true); }},
