@@ -56,6 +56,17 @@ TEST_F(ConnectSequence, StartUpWithKeyboardReadsTheWholeKeyboardInOrder)
                                                              {"key colours", 0}}));
 }
 
+// Start-up opened both handles (2); an arrival writes 1, which is a change, so the keyboard
+// is read again.
+TEST_F(ConnectSequence, ArrivalAfterStartUpWithBothHandlesReadsTheKeyboardAgain)
+{
+    startConnected();
+    arrive();
+
+    EXPECT_EQ(panel.connection.selected(), 1);
+    EXPECT_EQ(emulator.receivedHeaders(), connectReads(emulator.model()));
+}
+
 TEST_F(ConnectSequence, PublishesModesRegistersProfilesColoursAndKeyCodes)
 {
     const KeyboardModel model = emulator.model();
